@@ -1,0 +1,6 @@
+#pragma once
+
+class Forms;
+
+// Registers every window of the program.
+void registerAllWindows(Forms& forms);

@@ -1,0 +1,6 @@
+#pragma once
+
+class Forms;
+
+// Registers this folder's windows with the registry by their names.
+void registerCalculatorWindows(Forms& forms);

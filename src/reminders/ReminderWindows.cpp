@@ -1,0 +1,8 @@
+#include "reminders/ReminderWindows.h"
+
+#include "app/Forms.h"
+
+void registerReminderWindows(Forms& forms)
+{
+    Q_UNUSED(forms);
+}
