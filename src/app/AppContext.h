@@ -9,6 +9,7 @@ class Clock;
 class Database;
 class Forms;
 class Messages;
+class ProgramExit;
 class Session;
 
 // The services every window is handed: the database, the message boxes, the
@@ -25,6 +26,8 @@ public:
     Clock& clock() const { return m_clock; }
     Session& session() const { return m_session; }
     Forms& forms() const { return *m_forms; }
+    // Tells when the program has ended: no window is left loaded.
+    ProgramExit& programExit() const { return *m_programExit; }
     // The executable's folder: help and flash pages lie there.
     const QString& programFolder() const { return m_programFolder; }
 
@@ -39,5 +42,6 @@ private:
     Session& m_session;
     QString m_programFolder;
     std::unique_ptr<Forms> m_forms;
+    ProgramExit* m_programExit; // owned by m_forms
     QRandomGenerator* m_random;
 };

@@ -2,6 +2,9 @@
 
 #include "app/FormWindow.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
 Forms::Forms(AppContext& context) : m_context(context) {}
 
 Forms::~Forms()
@@ -59,6 +62,12 @@ void Forms::show(const QString& name, bool modal)
     if (frame && !frame->isWindow())
         frame->show();
     window->raise();
+    // A window of the main window's area comes above the other windows there.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(frame)) {
+        if (QMdiArea* area = sub->mdiArea())
+            area->setActiveSubWindow(sub);
+        sub->raise();
+    }
     window->activateWindow();
 }
 

@@ -2,17 +2,14 @@
 
 #include "app/AppContext.h"
 #include "app/Forms.h"
+#include "app/ProgramExit.h"
 
-#include <QMainWindow>
+#include <QCoreApplication>
 
 void startNutrova(AppContext& context)
 {
-    // Until the start-up windows exist: an empty frame window.
-    auto* frame = new QMainWindow;
-    frame->setObjectName(QStringLiteral("MainProgram"));
-    frame->setWindowTitle(QStringLiteral("Nutrova"));
-    frame->setAttribute(Qt::WA_DeleteOnClose);
-    frame->resize(1024, 700);
-    frame->show();
-    Q_UNUSED(context);
+    // The program ends once its last window has been unloaded.
+    QObject::connect(&context.programExit(), &ProgramExit::ended, QCoreApplication::instance(),
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    context.forms().load(QStringLiteral("Intro"));
 }
