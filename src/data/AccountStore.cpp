@@ -152,7 +152,52 @@ Result<bool> AccountStore::nameTaken(const QString& username, qint64 exceptUserI
     return q.value(0).toInt() > 0;
 }
 
+Result<std::optional<UserProfile>> AccountStore::findByPickerEntry(const QString& entry) const
+{
+    return findOne(m_database, QStringLiteral("(lname || ', ' || fname) = ? COLLATE NOCASE"),
+                   entry);
+}
+
 Result<qint64> AccountStore::add(const UserProfile& profile)
+{
+    return insertRow(profile);
+}
+
+Result<qint64> AccountStore::addAsLastLogin(UserProfile profile)
+{
+    profile.lastlogin = 1;
+    qint64 id = 0;
+    const Status s = m_database.transaction([&]() -> Status {
+        if (auto cleared = clearLastLogin(); !cleared)
+            return cleared;
+        auto added = insertRow(profile);
+        if (!added)
+            return Error{added.error()};
+        id = added.value();
+        return {};
+    });
+    if (!s)
+        return Error{s.error()};
+    return id;
+}
+
+Status AccountStore::updateAsLastLogin(UserProfile profile)
+{
+    profile.lastlogin = 1;
+    return m_database.transaction([&]() -> Status {
+        if (auto cleared = clearLastLogin(); !cleared)
+            return cleared;
+        return updateRow(profile);
+    });
+}
+
+Status AccountStore::clearLastLogin()
+{
+    return runBound(m_database,
+                    QStringLiteral("UPDATE UserInfo SET lastlogin = 0 WHERE lastlogin = 1"), {});
+}
+
+Result<qint64> AccountStore::insertRow(const UserProfile& profile)
 {
     QSqlQuery q(m_database.connection());
     if (auto s = sql::prepare(
@@ -175,44 +220,47 @@ Result<qint64> AccountStore::add(const UserProfile& profile)
 
 Status AccountStore::update(const UserProfile& profile)
 {
-    return m_database.transaction([&]() -> Status {
-        auto old = findById(profile.userId);
-        if (!old)
-            return Error{old.error()};
-        if (!old.value())
-            return Error{QStringLiteral("The account no longer exists.")};
-        const QString oldName = old.value()->username;
-        QSqlQuery q(m_database.connection());
-        if (auto s = sql::prepare(
-                q, QStringLiteral(
-                       "UPDATE UserInfo SET fname = :fname, lname = :lname, username = :username, "
-                       "password = :password, age = :age, sex = :sex, height_feet = :height_feet, "
-                       "height_inch = :height_inch, weight = :weight, waist = :waist, bodytype = "
-                       ":bodytype, bodytype_desired = :bodytype_desired, Stomach = :Stomach, Arms "
-                       "= :Arms, Goal = :Goal, Chest = :Chest, hip = :hip, thigh = :thigh, "
-                       "calorie_limit = :calorie_limit, fat_limit = :fat_limit, protein_limit = "
-                       ":protein_limit, carbs_limit = :carbs_limit, popstatus = :popstatus, "
-                       "musstatus = :musstatus, tipstatus = :tipstatus, lastlogin = :lastlogin, "
-                       "loginstatus = :loginstatus WHERE UserID = :id"));
+    return m_database.transaction([&]() -> Status { return updateRow(profile); });
+}
+
+Status AccountStore::updateRow(const UserProfile& profile)
+{
+    auto old = findById(profile.userId);
+    if (!old)
+        return Error{old.error()};
+    if (!old.value())
+        return Error{QStringLiteral("The account no longer exists.")};
+    const QString oldName = old.value()->username;
+    QSqlQuery q(m_database.connection());
+    if (auto s = sql::prepare(
+            q, QStringLiteral(
+                   "UPDATE UserInfo SET fname = :fname, lname = :lname, username = :username, "
+                   "password = :password, age = :age, sex = :sex, height_feet = :height_feet, "
+                   "height_inch = :height_inch, weight = :weight, waist = :waist, bodytype = "
+                   ":bodytype, bodytype_desired = :bodytype_desired, Stomach = :Stomach, Arms "
+                   "= :Arms, Goal = :Goal, Chest = :Chest, hip = :hip, thigh = :thigh, "
+                   "calorie_limit = :calorie_limit, fat_limit = :fat_limit, protein_limit = "
+                   ":protein_limit, carbs_limit = :carbs_limit, popstatus = :popstatus, "
+                   "musstatus = :musstatus, tipstatus = :tipstatus, lastlogin = :lastlogin, "
+                   "loginstatus = :loginstatus WHERE UserID = :id"));
+        !s)
+        return s;
+    bindProfile(q, profile);
+    q.bindValue(QStringLiteral(":id"), profile.userId);
+    if (auto s = sql::run(q); !s)
+        return s;
+    if (oldName == profile.username)
+        return {};
+    // The account's rows elsewhere follow its new name.
+    for (const char* statement : {"UPDATE schedule SET username = ? WHERE username = ?",
+                                  "UPDATE calender_info SET UserName = ? WHERE UserName = ?",
+                                  "UPDATE Dates SET username = ? WHERE username = ?"}) {
+        if (auto s =
+                runBound(m_database, QString::fromLatin1(statement), {profile.username, oldName});
             !s)
             return s;
-        bindProfile(q, profile);
-        q.bindValue(QStringLiteral(":id"), profile.userId);
-        if (auto s = sql::run(q); !s)
-            return s;
-        if (oldName == profile.username)
-            return {};
-        // The account's rows elsewhere follow its new name.
-        for (const char* statement : {"UPDATE schedule SET username = ? WHERE username = ?",
-                                      "UPDATE calender_info SET UserName = ? WHERE UserName = ?",
-                                      "UPDATE Dates SET username = ? WHERE username = ?"}) {
-            if (auto s = runBound(m_database, QString::fromLatin1(statement),
-                                  {profile.username, oldName});
-                !s)
-                return s;
-        }
-        return {};
-    });
+    }
+    return {};
 }
 
 Status AccountStore::remove(qint64 userId)

@@ -30,9 +30,19 @@ public:
     // Adds the account and gives back its UserID.
     Result<qint64> add(const UserProfile& profile);
 
+    // The first account a picker entry (last name, ", ", first name) names,
+    // letter case ignored.
+    Result<std::optional<UserProfile>> findByPickerEntry(const QString& entry) const;
+
     // Writes every column of the profile to the row of profile.userId. A changed
     // log-in name follows into schedule, calender_info and Dates, in one transaction.
     Status update(const UserProfile& profile);
+
+    // An account saved by the account window carries the last-login mark: in one
+    // transaction the mark leaves every other row and the account is added or
+    // updated (with the rename cascade) with lastlogin 1.
+    Result<qint64> addAsLastLogin(UserProfile profile);
+    Status updateAsLastLogin(UserProfile profile);
 
     // Removes the account and all of its rows in every table, in one transaction.
     Status remove(qint64 userId);
@@ -45,5 +55,9 @@ public:
     Status setLoginStatus(const QString& username, const QString& status);
 
 private:
+    Result<qint64> insertRow(const UserProfile& profile);
+    Status updateRow(const UserProfile& profile);
+    Status clearLastLogin();
+
     Database& m_database;
 };
