@@ -1,0 +1,6 @@
+#include "planner/BodyInfoTab.h"
+
+BodyInfoTab::BodyInfoTab(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("BodyInfoTab"));
+}

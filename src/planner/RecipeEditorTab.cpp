@@ -1,0 +1,6 @@
+#include "planner/RecipeEditorTab.h"
+
+RecipeEditorTab::RecipeEditorTab(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("RecipeEditorTab"));
+}

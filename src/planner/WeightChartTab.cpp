@@ -1,0 +1,6 @@
+#include "planner/WeightChartTab.h"
+
+WeightChartTab::WeightChartTab(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("WeightChartTab"));
+}
