@@ -1,5 +1,6 @@
 #include "PlannerFixture.h"
 
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QTabWidget>
 #include <QtTest>
@@ -75,6 +76,10 @@ void PlannerFoodListTest::opensOnToday()
     QCOMPARE(f.edit("txtAmountEven")->text(), QStringLiteral("1"));
     QCOMPARE(f.control<QComboBox>("Combo_ComSearchByFdCat")->count(), 7);
     QCOMPARE(f.button("cmdSearch")->text(), QStringLiteral("&Search Food "));
+    // The calendar is there from the start, though its tab has not been shown.
+    auto* calendar = f.control<QCalendarWidget>("Diet_Calendar");
+    QVERIFY(calendar);
+    QCOMPARE(calendar->selectedDate(), QDate(2006, 1, 5));
 }
 
 void PlannerFoodListTest::listsAtLoadingAndDisplayAll()
