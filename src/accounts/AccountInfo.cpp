@@ -15,7 +15,6 @@
 #include "ui_AccountInfo.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolBar>
@@ -280,11 +279,5 @@ void AccountInfo::Comclose_Click()
 
 void AccountInfo::btnClose_Click()
 {
-    m_context.forms().unload(objectName());
-}
-
-void AccountInfo::closeEvent(QCloseEvent* event)
-{
-    event->accept();
     m_context.forms().unload(objectName());
 }

@@ -36,7 +36,7 @@ public:
     void btnClose_Click();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    bool unloadsOnClose() const override { return true; }
 
 private:
     void loadAccount();

@@ -8,23 +8,12 @@
 #include "accounts/ValidUser2.h"
 #include "app/Forms.h"
 
-namespace {
-
-template <class Window> Forms::Factory factory()
-{
-    return [](AppContext& context) -> QWidget* {
-        return new Window(context);
-    };
-}
-
-} // namespace
-
 void registerAccountWindows(Forms& forms)
 {
-    forms.registerWindow(QStringLiteral("FirstAccountInfo"), factory<FirstAccountInfo>());
-    forms.registerWindow(QStringLiteral("AccountInfo"), factory<AccountInfo>());
-    forms.registerWindow(QStringLiteral("ModifyMenu"), factory<ModifyMenu>());
-    forms.registerWindow(QStringLiteral("ValidUser"), factory<ValidUser>());
-    forms.registerWindow(QStringLiteral("DeleteAccount"), factory<DeleteAccount>());
-    forms.registerWindow(QStringLiteral("ValidUser2"), factory<ValidUser2>());
+    forms.registerWindow(QStringLiteral("FirstAccountInfo"), Forms::factory<FirstAccountInfo>());
+    forms.registerWindow(QStringLiteral("AccountInfo"), Forms::factory<AccountInfo>());
+    forms.registerWindow(QStringLiteral("ModifyMenu"), Forms::factory<ModifyMenu>());
+    forms.registerWindow(QStringLiteral("ValidUser"), Forms::factory<ValidUser>());
+    forms.registerWindow(QStringLiteral("DeleteAccount"), Forms::factory<DeleteAccount>());
+    forms.registerWindow(QStringLiteral("ValidUser2"), Forms::factory<ValidUser2>());
 }

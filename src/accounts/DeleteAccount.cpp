@@ -6,7 +6,6 @@
 #include "core/Messages.h"
 #include "ui_DeleteAccount.h"
 
-#include <QCloseEvent>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -48,11 +47,5 @@ void DeleteAccount::Command1_Click()
 
 void DeleteAccount::Com2close_Click()
 {
-    m_context.forms().unload(objectName());
-}
-
-void DeleteAccount::closeEvent(QCloseEvent* event)
-{
-    event->accept();
     m_context.forms().unload(objectName());
 }

@@ -30,7 +30,7 @@ public:
     void Com2close_Click();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    bool unloadsOnClose() const override { return true; }
 
 private:
     AppContext& m_context;

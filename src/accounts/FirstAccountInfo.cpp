@@ -12,7 +12,6 @@
 #include "data/AccountStore.h"
 #include "ui_FirstAccountInfo.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -104,11 +103,5 @@ void FirstAccountInfo::logIn(const QString& username, const QString& password)
 
 void FirstAccountInfo::CmdClose_Click()
 {
-    m_context.forms().unload(objectName());
-}
-
-void FirstAccountInfo::closeEvent(QCloseEvent* event)
-{
-    event->accept();
     m_context.forms().unload(objectName());
 }

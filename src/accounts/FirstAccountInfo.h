@@ -30,7 +30,7 @@ public:
     void CmdClose_Click();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    bool unloadsOnClose() const override { return true; }
 
 private:
     void logIn(const QString& username, const QString& password);

@@ -7,7 +7,6 @@
 #include "core/Messages.h"
 #include "ui_ModifyMenu.h"
 
-#include <QCloseEvent>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -51,11 +50,5 @@ void ModifyMenu::Command1_Click()
 
 void ModifyMenu::cmdClose_Click()
 {
-    m_context.forms().unload(objectName());
-}
-
-void ModifyMenu::closeEvent(QCloseEvent* event)
-{
-    event->accept();
     m_context.forms().unload(objectName());
 }

@@ -8,7 +8,6 @@
 #include "core/Session.h"
 #include "ui_ValidUser.h"
 
-#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -49,11 +48,5 @@ void ValidUser::Command1_Click()
 
 void ValidUser::Command2_Click()
 {
-    m_context.forms().unload(objectName());
-}
-
-void ValidUser::closeEvent(QCloseEvent* event)
-{
-    event->accept();
     m_context.forms().unload(objectName());
 }

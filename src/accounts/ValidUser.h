@@ -30,7 +30,7 @@ public:
     void Command2_Click();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    bool unloadsOnClose() const override { return true; }
 
 private:
     AppContext& m_context;

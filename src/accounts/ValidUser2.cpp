@@ -10,7 +10,6 @@
 #include "data/AccountStore.h"
 #include "ui_ValidUser2.h"
 
-#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -67,11 +66,5 @@ void ValidUser2::Command1_Click()
 
 void ValidUser2::Command2_Click()
 {
-    m_context.forms().unload(objectName());
-}
-
-void ValidUser2::closeEvent(QCloseEvent* event)
-{
-    event->accept();
     m_context.forms().unload(objectName());
 }

@@ -13,27 +13,17 @@
 #include "app/frmTip.h"
 #include "app/frmloginHelp.h"
 
-namespace {
-
-template <class Window> Forms::Factory factory()
-{
-    return [](AppContext& context) -> QWidget* {
-        return new Window(context);
-    };
-}
-
-} // namespace
-
 void registerAppWindows(Forms& forms)
 {
-    forms.registerWindow(QStringLiteral("Intro"), factory<Intro>());
-    forms.registerWindow(QStringLiteral("disclaimer"), factory<disclaimer>());
-    forms.registerWindow(QStringLiteral("Login"), factory<Login>());
-    forms.registerWindow(QStringLiteral("MainProgram"), factory<MainProgram>());
-    forms.registerWindow(QStringLiteral("bgForm"), factory<bgForm>(), Forms::Placement::Child);
-    forms.registerWindow(QStringLiteral("frmOptions"), factory<frmOptions>());
-    forms.registerWindow(QStringLiteral("frmTip"), factory<frmTip>());
-    forms.registerWindow(QStringLiteral("frmAbout"), factory<frmAbout>());
-    forms.registerWindow(QStringLiteral("frmloginHelp"), factory<frmloginHelp>());
-    forms.registerWindow(HelpViewer::windowName(), factory<HelpViewer>());
+    forms.registerWindow(QStringLiteral("Intro"), Forms::factory<Intro>());
+    forms.registerWindow(QStringLiteral("disclaimer"), Forms::factory<disclaimer>());
+    forms.registerWindow(QStringLiteral("Login"), Forms::factory<Login>());
+    forms.registerWindow(QStringLiteral("MainProgram"), Forms::factory<MainProgram>());
+    forms.registerWindow(QStringLiteral("bgForm"), Forms::factory<bgForm>(),
+                         Forms::Placement::Child);
+    forms.registerWindow(QStringLiteral("frmOptions"), Forms::factory<frmOptions>());
+    forms.registerWindow(QStringLiteral("frmTip"), Forms::factory<frmTip>());
+    forms.registerWindow(QStringLiteral("frmAbout"), Forms::factory<frmAbout>());
+    forms.registerWindow(QStringLiteral("frmloginHelp"), Forms::factory<frmloginHelp>());
+    forms.registerWindow(HelpViewer::windowName(), Forms::factory<HelpViewer>());
 }

@@ -7,4 +7,7 @@ public:
     virtual ~FormWindow() = default;
     virtual void formLoad() {}
     virtual void formUnload() {}
+    // True when closing the window from its frame unloads it, as its own Close
+    // button does; the registry then does it, so the next load starts afresh.
+    virtual bool unloadsOnClose() const { return false; }
 };

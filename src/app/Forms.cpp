@@ -2,8 +2,16 @@
 
 #include "app/FormWindow.h"
 
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+
+namespace {
+
+// The registered name of a window that the registry unloads when it is closed.
+constexpr char nameProperty[] = "nutrovaFormName";
+
+} // namespace
 
 Forms::Forms(AppContext& context) : m_context(context) {}
 
@@ -44,7 +52,12 @@ QWidget* Forms::load(const QString& name)
     if (entry->placement == Placement::Child && m_childHost)
         m_childHost(window);
     emit windowLoaded(name);
-    if (auto* form = dynamic_cast<FormWindow*>(window))
+    auto* form = dynamic_cast<FormWindow*>(window);
+    if (form && form->unloadsOnClose()) {
+        window->setProperty(nameProperty, name);
+        window->installEventFilter(this);
+    }
+    if (form)
         form->formLoad();
     return find(name); // the load handler may have unloaded it again
 }
@@ -103,6 +116,19 @@ void Forms::unloadAll(const QStringList& except)
         if (!except.contains(name))
             unload(name);
     }
+}
+
+bool Forms::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Close) {
+        const QString name = watched->property(nameProperty).toString();
+        if (!name.isEmpty() && find(name) == watched) {
+            event->accept();
+            unload(name);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QWidget* Forms::find(const QString& name) const

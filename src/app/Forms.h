@@ -23,6 +23,14 @@ public:
     // The main window hands in how a child window is put into its area.
     using ChildHost = std::function<void(QWidget*)>;
 
+    // The factory of a window class constructed from the context alone.
+    template <class Window> static Factory factory()
+    {
+        return [](AppContext& context) -> QWidget* {
+            return new Window(context);
+        };
+    }
+
     explicit Forms(AppContext& context);
     ~Forms() override;
     Q_DISABLE_COPY_MOVE(Forms)
@@ -47,6 +55,9 @@ public:
     QStringList loadedNames() const;
 
     void setChildHost(ChildHost host) { m_childHost = std::move(host); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void windowLoaded(const QString& name);

@@ -3,7 +3,6 @@
 #include "app/AppContext.h"
 #include "app/Forms.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -47,12 +46,6 @@ HelpViewer::HelpViewer(AppContext& context, QWidget* parent) : QWidget(parent), 
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     back->setEnabled(false);
     connect(close, &QPushButton::clicked, this, [this] { m_context.forms().unload(windowName()); });
-}
-
-void HelpViewer::closeEvent(QCloseEvent* event)
-{
-    event->accept();
-    m_context.forms().unload(windowName());
 }
 
 QString HelpViewer::missingPageText(const QString& path)

@@ -491,6 +491,15 @@ void MainProgram::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+void MainProgram::exitFromToolbar()
+{
+    Forms& forms = m_context.forms();
+    forms.unload(QStringLiteral("Intro"));
+    forms.unload(QStringLiteral("popupMsg"));
+    forms.unload(QStringLiteral("Login"));
+    close();
+}
+
 void MainProgram::Toolbar1_ButtonClick(QAction* button)
 {
     Forms& forms = m_context.forms();
@@ -510,10 +519,7 @@ void MainProgram::Toolbar1_ButtonClick(QAction* button)
     } else if (tip == QLatin1String("Help Library")) {
         helpTopic_Click();
     } else if (tip == QLatin1String("Exit Nutrova")) {
-        forms.unload(QStringLiteral("Intro"));
-        forms.unload(QStringLiteral("popupMsg"));
-        forms.unload(QStringLiteral("Login"));
-        close();
+        exitFromToolbar();
     }
 }
 
@@ -545,9 +551,6 @@ void MainProgram::Toolbar2_ButtonClick(QAction* button)
     } else if (tip == QLatin1String("Help Library")) {
         helpTopic_Click();
     } else if (tip == QLatin1String("Exit Nutrova")) {
-        forms.unload(QStringLiteral("Intro"));
-        forms.unload(QStringLiteral("popupMsg"));
-        forms.unload(QStringLiteral("Login"));
-        close();
+        exitFromToolbar();
     }
 }

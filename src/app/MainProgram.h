@@ -73,6 +73,9 @@ private:
                            const QString& icon);
     void Toolbar1_ButtonClick(QAction* button);
     void Toolbar2_ButtonClick(QAction* button);
+    // The toolbars' "Exit Nutrova": the windows outside the main window go, then
+    // the main window closes and runs the exit steps.
+    void exitFromToolbar();
     void showAccountWindow(const QString& flag);
     void showModifyMenu();
     void loadAndShow(const QString& name, bool toFront);

@@ -7,8 +7,6 @@
 
 #include "ui_frmAbout.h"
 
-#include <QCloseEvent>
-
 frmAbout::frmAbout(AppContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_ui(std::make_unique<Ui::frmAbout>())
 {
@@ -40,10 +38,4 @@ void frmAbout::formLoad()
                                   .arg(versionRevision));
     if (QWidget* main = m_context.forms().find(QStringLiteral("MainProgram")))
         mainmodule::keepAbove(this, main);
-}
-
-void frmAbout::closeEvent(QCloseEvent* event)
-{
-    event->accept();
-    m_context.forms().unload(QStringLiteral("frmAbout"));
 }

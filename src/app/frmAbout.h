@@ -27,7 +27,7 @@ public:
     void formLoad() override;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    bool unloadsOnClose() const override { return true; }
 
 private:
     AppContext& m_context;

@@ -9,8 +9,6 @@
 
 #include "ui_frmOptions.h"
 
-#include <QCloseEvent>
-
 namespace {
 
 int valueOf(const QCheckBox* box)
@@ -83,11 +81,5 @@ void frmOptions::OKButton_Click()
 
 void frmOptions::CancelButton_Click()
 {
-    m_context.forms().unload(QStringLiteral("frmOptions"));
-}
-
-void frmOptions::closeEvent(QCloseEvent* event)
-{
-    event->accept();
     m_context.forms().unload(QStringLiteral("frmOptions"));
 }

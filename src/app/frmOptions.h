@@ -27,7 +27,7 @@ public:
     void CancelButton_Click();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    bool unloadsOnClose() const override { return true; }
 
 private:
     QString user() const;

@@ -9,8 +9,6 @@
 
 #include "ui_frmTip.h"
 
-#include <QCloseEvent>
-
 frmTip::frmTip(AppContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_ui(std::make_unique<Ui::frmTip>())
 {
@@ -60,11 +58,5 @@ void frmTip::showRandomTip()
 
 void frmTip::cmdOK_Click()
 {
-    m_context.forms().unload(QStringLiteral("frmTip"));
-}
-
-void frmTip::closeEvent(QCloseEvent* event)
-{
-    event->accept();
     m_context.forms().unload(QStringLiteral("frmTip"));
 }

@@ -26,7 +26,7 @@ public:
     void cmdOK_Click();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    bool unloadsOnClose() const override { return true; }
 
 private:
     AppContext& m_context;

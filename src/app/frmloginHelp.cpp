@@ -5,8 +5,6 @@
 
 #include "ui_frmloginHelp.h"
 
-#include <QCloseEvent>
-
 frmloginHelp::frmloginHelp(AppContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_ui(std::make_unique<Ui::frmloginHelp>())
 {
@@ -29,10 +27,4 @@ void frmloginHelp::formLoad()
         QStringLiteral("Select your username from the list and enter your password. However, ") +
         QStringLiteral("if you do not have an account, close this window and click on the Manage "
                        "Accounts button to create a new account."));
-}
-
-void frmloginHelp::closeEvent(QCloseEvent* event)
-{
-    event->accept();
-    m_context.forms().unload(QStringLiteral("frmloginHelp"));
 }

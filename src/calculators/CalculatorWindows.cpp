@@ -6,10 +6,8 @@
 
 void registerCalculatorWindows(Forms& forms)
 {
-    forms.registerWindow(
-        QStringLiteral("frmBMI"), [](AppContext& context) { return new frmBMI(context); },
-        Forms::Placement::TopLevel);
-    forms.registerWindow(
-        QStringLiteral("heartcalc"), [](AppContext& context) { return new heartcalc(context); },
-        Forms::Placement::TopLevel);
+    forms.registerWindow(QStringLiteral("frmBMI"), Forms::factory<frmBMI>(),
+                         Forms::Placement::TopLevel);
+    forms.registerWindow(QStringLiteral("heartcalc"), Forms::factory<heartcalc>(),
+                         Forms::Placement::TopLevel);
 }

@@ -8,7 +8,6 @@
 #include "calculators/SvgPicture.h"
 #include "core/Messages.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 
 namespace {
@@ -101,13 +100,6 @@ bool frmBMI::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void frmBMI::closeEvent(QCloseEvent* event)
-{
-    // Closed from its frame: unloaded like "Close", so the next opening starts afresh.
-    event->accept();
-    m_context.forms().unload(objectName());
 }
 
 void frmBMI::reject()

@@ -28,7 +28,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    bool unloadsOnClose() const override { return true; }
     void reject() override;
 
 private:

@@ -10,8 +10,6 @@
 #include "core/Session.h"
 #include "data/AccountStore.h"
 
-#include <QCloseEvent>
-
 heartcalc::heartcalc(AppContext& context, QWidget* parent)
     : QDialog(parent), m_context(context), m_ui(std::make_unique<Ui::heartcalc>())
 {
@@ -64,13 +62,6 @@ void heartcalc::calculate()
     m_ui->txtmax2->setText(QString::number(result.rates.maximum));
     m_ui->txtminhr2->setText(QString::number(result.rates.minTraining));
     m_ui->txtmaxhr2->setText(QString::number(result.rates.maxTraining));
-}
-
-void heartcalc::closeEvent(QCloseEvent* event)
-{
-    // Closed from its frame: unloaded like "Close", so the next opening reads the age afresh.
-    event->accept();
-    m_context.forms().unload(objectName());
 }
 
 void heartcalc::reject()

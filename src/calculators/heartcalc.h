@@ -28,7 +28,7 @@ public:
     void calculate();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    bool unloadsOnClose() const override { return true; }
     void reject() override;
 
 private:

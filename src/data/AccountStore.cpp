@@ -5,16 +5,10 @@
 
 namespace {
 
-const QString columns = QStringLiteral(
-    "UserID, fname, lname, username, password, age, sex, height_feet, height_inch, weight, "
-    "waist, bodytype, bodytype_desired, Stomach, Arms, Goal, Chest, hip, thigh, calorie_limit, "
-    "fat_limit, protein_limit, carbs_limit, popstatus, musstatus, tipstatus, lastlogin, "
-    "loginstatus");
-
 UserProfile readProfile(const QSqlQuery& q)
 {
     UserProfile p;
-    p.userId = q.value(0).toLongLong();
+    p.userId = q.value(QStringLiteral("UserID")).toLongLong();
     p.fname = sql::text(q, "fname");
     p.lname = sql::text(q, "lname");
     p.username = sql::text(q, "username");
@@ -76,14 +70,12 @@ void bindProfile(QSqlQuery& q, const UserProfile& p)
     q.bindValue(QStringLiteral(":loginstatus"), p.loginstatus);
 }
 
-Result<std::optional<UserProfile>> findOne(Database& database, const QString& where,
+// Runs one of the fixed look-ups below with its bound value and reads the first row.
+Result<std::optional<UserProfile>> findOne(Database& database, const QString& statement,
                                            const QVariant& value)
 {
     QSqlQuery q(database.connection());
-    if (auto s = sql::prepare(
-            q,
-            QStringLiteral("SELECT %1 FROM UserInfo WHERE %2 ORDER BY UserID").arg(columns, where));
-        !s)
+    if (auto s = sql::prepare(q, statement); !s)
         return Error{s.error()};
     q.bindValue(0, value);
     if (auto s = sql::run(q); !s)
@@ -130,12 +122,14 @@ Result<QList<AccountEntry>> AccountStore::list() const
 
 Result<std::optional<UserProfile>> AccountStore::find(const QString& username) const
 {
-    return findOne(m_database, QStringLiteral("username = ?"), username);
+    return findOne(m_database,
+                   QStringLiteral("SELECT * FROM UserInfo WHERE username = ? ORDER BY UserID"),
+                   username);
 }
 
 Result<std::optional<UserProfile>> AccountStore::findById(qint64 userId) const
 {
-    return findOne(m_database, QStringLiteral("UserID = ?"), userId);
+    return findOne(m_database, QStringLiteral("SELECT * FROM UserInfo WHERE UserID = ?"), userId);
 }
 
 Result<bool> AccountStore::nameTaken(const QString& username, qint64 exceptUserId) const
@@ -154,7 +148,9 @@ Result<bool> AccountStore::nameTaken(const QString& username, qint64 exceptUserI
 
 Result<std::optional<UserProfile>> AccountStore::findByPickerEntry(const QString& entry) const
 {
-    return findOne(m_database, QStringLiteral("(lname || ', ' || fname) = ? COLLATE NOCASE"),
+    return findOne(m_database,
+                   QStringLiteral("SELECT * FROM UserInfo WHERE (lname || ', ' || fname) = ? "
+                                  "COLLATE NOCASE ORDER BY UserID"),
                    entry);
 }
 

@@ -9,16 +9,12 @@
 void registerPlannerWindows(Forms& forms)
 {
     using Placement = Forms::Placement;
-    forms.registerWindow(
-        QStringLiteral("introhealth"), [](AppContext& c) { return new introhealth(c); },
-        Placement::Child);
-    forms.registerWindow(
-        QStringLiteral("frmAllShed"), [](AppContext& c) { return new frmAllShed(c); },
-        Placement::Child);
-    forms.registerWindow(
-        QStringLiteral("frmFoodProperties"), [](AppContext& c) { return new frmFoodProperties(c); },
-        Placement::TopLevel);
-    forms.registerWindow(
-        QStringLiteral("Mor_Edit_Qty"), [](AppContext& c) { return new Mor_Edit_Qty(c); },
-        Placement::TopLevel);
+    forms.registerWindow(QStringLiteral("introhealth"), Forms::factory<introhealth>(),
+                         Placement::Child);
+    forms.registerWindow(QStringLiteral("frmAllShed"), Forms::factory<frmAllShed>(),
+                         Placement::Child);
+    forms.registerWindow(QStringLiteral("frmFoodProperties"), Forms::factory<frmFoodProperties>(),
+                         Placement::TopLevel);
+    forms.registerWindow(QStringLiteral("Mor_Edit_Qty"), Forms::factory<Mor_Edit_Qty>(),
+                         Placement::TopLevel);
 }
